@@ -1,0 +1,13 @@
+// The subcommands of xls2vcf. Each one registers itself on the application
+// and runs from its callback; a failure is an exception carrying the
+// system's message (exit 1), a usage error a CLI::ParseError (exit 2).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace tabulon::cli {
+
+// Adds every subcommand to `app`.
+void AddCommands(CLI::App& app);
+
+}  // namespace tabulon::cli
