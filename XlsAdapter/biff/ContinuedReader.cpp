@@ -31,7 +31,7 @@ void ReadContinuedBytes(const TBaseRecord*& aRecord, uint32_t& aPos, uint8_t* de
   while (count > 0) {
     StepAtBoundary(aRecord, aPos);
     const size_t n = std::min<size_t>(count, aRecord->DataSize() - aPos);
-    if (dest != nullptr) {
+    if (dest != nullptr && n > 0) {
       std::memcpy(dest, aRecord->Data().data() + aPos, n);
       dest += n;
     }

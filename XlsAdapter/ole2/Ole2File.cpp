@@ -17,8 +17,7 @@ TOle2Directory ReadRoot(const TOle2Header& header, TSectorBuffer& buffer) {
 }  // namespace
 
 TOle2File::TOle2File(TByteSource& aStream)
-    : FStream(aStream),
-      FHeader(aStream),
+    : FHeader(aStream),
       FSectorBuffer(FHeader, aStream),
       FFAT(FHeader, FSectorBuffer, aStream),
       FMiniFAT(FHeader, FFAT, FSectorBuffer),

@@ -65,7 +65,6 @@ class TOle2File {
   void ReadMiniStream(uint8_t* dest, size_t count);
   void ReadSectors(uint8_t* dest, size_t count);
 
-  TByteSource& FStream;
   TOle2Header FHeader;
   TSectorBuffer FSectorBuffer;
   TOle2FAT FFAT;

@@ -115,5 +115,16 @@ TEST(ReadContinuedBytes, FailsFromAPositionBeyondTheRecord) {
   EXPECT_EQ(FailureOf([&] { ReadContinuedBytes(current, pos, &byte, 1); }), "Error reading record");
 }
 
+TEST(ReadContinuedBytes, StepsOverEmptyContinueRecords) {
+  const auto record = Chained(0x00FC, {{1, 2}, {}, {}, {3, 4}});
+  const TBaseRecord* current = record.get();
+  uint32_t pos = 1;
+  uint8_t bytes[3] = {};
+  ReadContinuedBytes(current, pos, bytes, 3);
+  EXPECT_EQ(Bytes(bytes, bytes + 3), Bytes({2, 3, 4}));
+  EXPECT_EQ(current, record->Continue()->Continue()->Continue());
+  EXPECT_EQ(pos, 2u);
+}
+
 }  // namespace
 }  // namespace tabulon
