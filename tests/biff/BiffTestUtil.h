@@ -10,6 +10,7 @@
 #include "XlsAdapter/biff/RecordReader.h"
 #include "XlsAdapter/ole2/ExcelException.h"
 #include "tests/support/BiffBuilder.h"
+#include "tests/support/RecordWalk.h"
 
 namespace tabulon {
 
@@ -23,22 +24,10 @@ inline std::string FailureOf(const std::function<void()>& action) {
   return "no failure";
 }
 
-// Reads records until the stream is used up. The record reader takes the
-// end of the stream as an EOF header, so the last record read is an EOF.
-inline std::vector<std::unique_ptr<TBaseRecord>> LoadAll(TOle2File& file) {
-  std::vector<std::unique_ptr<TBaseRecord>> records;
-  TRecordHeader header;
-  ReadRecordHeader(file, header);
-  while (true) {
-    const bool last = header.Id == 0x000A && header.Size == 0 && file.NextEof(3);
-    records.push_back(LoadRecord(file, header));
-    if (last) return records;
-  }
-}
-
+// Every record of a workbook stream.
 inline std::vector<std::unique_ptr<TBaseRecord>> LoadAll(const testing::Bytes& stream) {
   testing::TOpenedStream opened(stream);
-  return LoadAll(opened.File());
+  return testing::LoadAllRecords(opened.File());
 }
 
 // A record made in memory from its pieces: data, then one CONTINUE per

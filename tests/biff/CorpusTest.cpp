@@ -29,7 +29,7 @@ void ReadWorkbook(const fs::path& path) {
   TOle2File file(source);
   file.SelectStream(u"Workbook");
   TSST sst;  // outlives the cells attached to it
-  const auto records = LoadAll(file);
+  const auto records = testing::LoadAllRecords(file);
   for (const auto& record : records) {
     if (dynamic_cast<const TSSTRecord*>(record.get())) sst.Load(*record);
     if (auto* label = dynamic_cast<TLabelSSTRecord*>(record.get())) label->AttachToSST(sst);
