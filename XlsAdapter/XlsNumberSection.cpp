@@ -147,16 +147,15 @@ class NumberSectionRenderer {
     std::u16string picture;
     int percents = 0;
     bool hasPlaceholders = false;
-    const size_t start = pos_;
     while (pos_ < s_.size() && InNumberRunSet(s_[pos_])) {
       const char16_t c = s_[pos_];
-      if (c == u'"' && pos_ > start) {
-        // Quoted text here takes the rest of the section, quotes dropped.
+      if (c == u'"') {  // quoted text: printed as it is, the run goes on after it
+        const size_t close = std::min(s_.find(u'"', pos_ + 1), s_.size());
         std::u16string text;
-        for (const char16_t t : s_.substr(pos_))
-          if (t != u'"' && t != u'\\') text += t;
+        for (const char16_t t : s_.substr(pos_ + 1, close - pos_ - 1))
+          if (t != u'\\') text += t;
         AppendQuoted(picture, text);
-        pos_ = s_.size();
+        pos_ = close + 1;
       } else if (c == u'\\' || c == u'*') {
         if (pos_ + 1 < s_.size()) AppendQuoted(picture, s_.substr(pos_ + 1, 1));
         pos_ += 2;

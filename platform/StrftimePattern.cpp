@@ -11,15 +11,18 @@ namespace {
 struct Conversion {
   char Letter = 0;  // 0 when the format ends inside the conversion
   size_t End = 0;   // just past it
+  bool Unpadded = false;  // the "-" flag: no leading zero
 };
 
 Conversion ReadConversion(std::string_view format, size_t pos) {
   size_t i = pos + 1;
-  while (i < format.size() && std::string_view("_-0^#").find(format[i]) != std::string_view::npos) ++i;
+  bool unpadded = false;
+  while (i < format.size() && std::string_view("_-0^#").find(format[i]) != std::string_view::npos)
+    unpadded |= format[i++] == '-';
   while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) ++i;
   if (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
   if (i >= format.size()) return {0, format.size()};
-  return {format[i], i + 1};
+  return {format[i], i + 1, unpadded};
 }
 
 // The pattern text for one conversion letter; empty for those a pattern
@@ -113,7 +116,10 @@ std::u16string PatternFromStrftime(std::string_view format) {
   while (i < format.size()) {
     if (format[i] == '%') {
       const Conversion c = ReadConversion(format, i);
-      out += PatternOfConversion(c.Letter);
+      std::string_view pattern = PatternOfConversion(c.Letter);
+      // "%-d": "d" rather than "dd".
+      if (c.Unpadded && pattern.size() == 2 && pattern[0] == pattern[1]) pattern.remove_suffix(1);
+      out += pattern;
       i = c.End;
       continue;
     }
