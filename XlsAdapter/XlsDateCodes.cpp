@@ -14,6 +14,13 @@ bool StartsWithNoCase(std::u16string_view text, size_t pos, std::u16string_view 
   return true;
 }
 
+// Length of "AM/PM" or "A/P" (either case) at `pos`, or 0.
+size_t AmPmLength(std::u16string_view text, size_t pos) {
+  if (AsciiUpperChar(text[pos]) != u'A') return 0;
+  if (StartsWithNoCase(text, pos, u"AM/PM")) return 5;
+  return StartsWithNoCase(text, pos, u"A/P") ? 3 : 0;
+}
+
 size_t SameLetterRun(std::u16string_view text, size_t pos) {
   const char16_t letter = AsciiUpperChar(text[pos]);
   size_t end = pos + 1;
@@ -59,8 +66,7 @@ TDateCodes::TDateCodes(std::u16string_view s) {
         const size_t close = s.find(u']', i);
         i = close == std::u16string_view::npos ? s.size() : close + 1;
       }
-    } else if (StartsWithNoCase(s, i, u"AM/PM") || StartsWithNoCase(s, i, u"A/P")) {
-      const size_t length = StartsWithNoCase(s, i, u"AM/PM") ? 5 : 3;
+    } else if (const size_t length = AmPmLength(s, i)) {
       Add(i, length, TDateCodeKind::AmPm);
       hasAmPm_ = true;
       i += length;

@@ -1,6 +1,7 @@
 #include "XlsAdapter/XlsNumberSection.h"
 
 #include <cmath>
+#include <optional>
 
 #include "XlsAdapter/XlsDateCodes.h"
 #include "XlsAdapter/XlsFormatLexer.h"
@@ -45,7 +46,7 @@ class NumberSectionRenderer {
  public:
   NumberSectionRenderer(std::u16string_view section, double x, bool negate, const TNumberRendering& how,
                         TXlsRendering& result)
-      : s_(section), x_(x), negate_(negate), how_(how), result_(result), codes_(section) {}
+      : s_(section), x_(x), negate_(negate), how_(how), result_(result) {}
 
   void Render() {
     int32_t color = 0;
@@ -85,6 +86,7 @@ class NumberSectionRenderer {
   void ReadDateRun() {
     if (pos_ >= s_.size() || !InDateRunSet(s_[pos_])) return;
     FlushPicture();
+    if (!codes_) codes_.emplace(s_);  // most sections have no date run
     std::u16string pattern;
     while (pos_ < s_.size() && InDateRunSet(s_[pos_])) {
       if (s_[pos_] == u'\\') {
@@ -94,13 +96,13 @@ class NumberSectionRenderer {
         }
         AppendQuoted(pattern, s_.substr(pos_ + 1, 1));
         pos_ += 2;
-      } else if (const TDateCode* code = codes_.At(pos_)) {
+      } else if (const TDateCode* code = codes_->At(pos_)) {
         AppendDateCode(*code, pattern);
       } else {
         pattern += s_[pos_++];
       }
     }
-    if (!pattern.empty()) AppendDateTimeText(pattern, x_, codes_.HasAmPm(), how_, out_);
+    if (!pattern.empty()) AppendDateTimeText(pattern, x_, codes_->HasAmPm(), how_, out_);
     literalsOnly_ = false;
   }
 
@@ -218,7 +220,7 @@ class NumberSectionRenderer {
   const bool negate_;
   const TNumberRendering& how_;
   TXlsRendering& result_;
-  const TDateCodes codes_;
+  std::optional<TDateCodes> codes_;
   size_t pos_ = 0;
   std::u16string out_;
   bool literalsOnly_ = true;  // out_ holds nothing but literal text

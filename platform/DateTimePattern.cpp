@@ -149,25 +149,27 @@ class PatternPrinter {
     if (n == 5) return PrintNested(settings_.ShortDateFormat, depth) ? n : 0;
     if (n == 6) return PrintNested(settings_.LongDateFormat, depth) ? n : 0;
     if (!hasDate_) return 0;
-    if (n <= 2) {
-      AppendNumber(f_.Day, static_cast<int>(n));
-    } else {
-      const auto& names = n == 3 ? settings_.ShortDayNames : settings_.LongDayNames;
-      out_ += names[f_.DayOfWeek - 1];
-    }
+    PrintNumberOrName(n, f_.Day, settings_.ShortDayNames[f_.DayOfWeek - 1],
+                      settings_.LongDayNames[f_.DayOfWeek - 1]);
     return n;
   }
 
   size_t PrintMonth(std::u16string_view p, size_t i) {
     if (!hasDate_) return 0;
     const size_t n = RunLength(p, i, 4);
-    if (n <= 2) {
-      AppendNumber(f_.Month, static_cast<int>(n));
-    } else {
-      const auto& names = n == 3 ? settings_.ShortMonthNames : settings_.LongMonthNames;
-      out_ += names[f_.Month - 1];
-    }
+    PrintNumberOrName(n, f_.Month, settings_.ShortMonthNames[f_.Month - 1],
+                      settings_.LongMonthNames[f_.Month - 1]);
     return n;
+  }
+
+  // One or two letters: the number; three: the short name; more: the long one.
+  void PrintNumberOrName(size_t letters, int number, std::u16string_view shortName,
+                         std::u16string_view longName) {
+    if (letters <= 2) {
+      AppendNumber(number, static_cast<int>(letters));
+    } else {
+      out_ += letters == 3 ? shortName : longName;
+    }
   }
 
   size_t PrintTwoDigitField(std::u16string_view p, size_t i, int value) {

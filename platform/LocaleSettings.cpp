@@ -16,7 +16,7 @@ TLocaleSettings MakeUsEnglish() {
   s.ThousandsSeparator = u",";
   s.DateSeparator = u"/";
   s.TimeSeparator = u":";
-  s.ShortDateFormat = u"m/d/yyyy";
+  s.ShortDateFormat = u"M/d/yyyy";
   s.LongDateFormat = u"dddd, mmmm d, yyyy";
   s.ShortTimeFormat = u"h:nn ampm";
   s.LongTimeFormat = u"h:nn:ss ampm";

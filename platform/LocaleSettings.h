@@ -47,7 +47,7 @@ struct TCLocaleInfo {
   std::array<std::string, 7> LongDayNames;
 };
 
-// US English: ".", ",", "/", ":", "m/d/yyyy", "AM"/"PM", English names.
+// US English: ".", ",", "/", ":", "M/d/yyyy", "AM"/"PM", English names.
 const TLocaleSettings& UsEnglishLocaleSettings();
 
 // Settings from what the C library reports. A category that is the C/POSIX

@@ -33,7 +33,7 @@ TEST(LocaleSettings, TheCLocaleIsUsEnglish) {
   EXPECT_EQ(s.ThousandsSeparator, u",");
   EXPECT_EQ(s.DateSeparator, u"/");
   EXPECT_EQ(s.TimeSeparator, u":");
-  EXPECT_EQ(s.ShortDateFormat, u"m/d/yyyy");
+  EXPECT_EQ(s.ShortDateFormat, u"M/d/yyyy");
   EXPECT_EQ(s.AmString, u"AM");
   EXPECT_EQ(s.PmString, u"PM");
   EXPECT_EQ(s.LongMonthNames[11], u"December");
@@ -61,7 +61,7 @@ TEST(LocaleSettings, EachCategoryFallsBackOnItsOwn) {
   info.LongMonthNames[0] = "";
   const TLocaleSettings s = LocaleSettingsFromCLocale(info);
   EXPECT_EQ(s.DecimalSeparator, u",");
-  EXPECT_EQ(s.ShortDateFormat, u"m/d/yyyy");
+  EXPECT_EQ(s.ShortDateFormat, u"M/d/yyyy");
   EXPECT_EQ(s.LongMonthNames[0], u"January");
 }
 
