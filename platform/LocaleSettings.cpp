@@ -1,5 +1,6 @@
 #include "platform/LocaleSettings.h"
 
+#include <cctype>
 #include <clocale>
 #include <iconv.h>
 #include <langinfo.h>
@@ -43,6 +44,11 @@ void TakeAll(std::array<std::u16string, N>& fields, const std::array<std::string
   for (size_t i = 0; i < N; ++i) Take(fields[i], fromLocale[i]);
 }
 
+// A separator must be punctuation: "%Y年%m月%d日" has none to offer.
+void TakeSeparator(std::u16string& field, const std::string& fromLocale) {
+  if (fromLocale.size() == 1 && std::ispunct(static_cast<unsigned char>(fromLocale[0]))) Take(field, fromLocale);
+}
+
 // A long date in the order of the short one; the C library has none.
 std::u16string LongDateInOrderOf(std::u16string_view shortDate) {
   switch (FirstDateField(shortDate)) {
@@ -65,13 +71,13 @@ void TakeTime(TLocaleSettings& s, const TCLocaleInfo& info) {
   if (!date.empty()) {
     s.ShortDateFormat = PatternFromStrftime(date);
     s.LongDateFormat = LongDateInOrderOf(s.ShortDateFormat);
-    Take(s.DateSeparator, SeparatorOfStrftime(date));
+    TakeSeparator(s.DateSeparator, SeparatorOfStrftime(date));
   }
   const std::string time = ExpandStrftime(info.TimeFormat, info.TimeFormatAmPm);
   if (!time.empty()) {
     s.LongTimeFormat = PatternFromStrftime(time);
     s.ShortTimeFormat = PatternFromStrftime(WithoutSeconds(time));
-    Take(s.TimeSeparator, SeparatorOfStrftime(time));
+    TakeSeparator(s.TimeSeparator, SeparatorOfStrftime(time));
   }
   Take(s.AmString, info.AmString);
   Take(s.PmString, info.PmString);

@@ -143,20 +143,15 @@ Number ScientificNumber(const TDecimalDigits& digits, const Layout& layout) {
   const auto integerDigits = [&](int e) {
     return engineering ? ((e - 1) % places + places) % places + 1 : places;
   };
-  Number n;
+  Number n{digits};
   if (digits.IsZero()) return n;
-  for (int e = digits.Exponent;;) {
-    const int k = integerDigits(e);
-    n.Digits = digits;
-    RoundDigits(n.Digits, k + layout.FractionPlaceholders);
-    // A carry (999.96 to 1000.0) can move the exponent to another multiple.
-    if (n.Digits.Exponent == e || integerDigits(n.Digits.Exponent) == k) {
-      n.IntegerDigits = n.FractionStart = k;
-      n.Exponent = n.Digits.IsZero() ? 0 : n.Digits.Exponent - k;
-      return n;
-    }
-    e = n.Digits.Exponent;
-  }
+  RoundDigits(n.Digits, integerDigits(digits.Exponent) + layout.FractionPlaceholders);
+  // A carry (99.96 to 100.0) leaves a power of ten, which any number of
+  // integer digits shows exactly: take those of its new exponent.
+  const int k = integerDigits(n.Digits.Exponent);
+  n.IntegerDigits = n.FractionStart = k;
+  n.Exponent = n.Digits.IsZero() ? 0 : n.Digits.Exponent - k;
+  return n;
 }
 
 std::u16string LiteralsOnly(std::u16string_view picture) {

@@ -65,6 +65,16 @@ TEST(LocaleSettings, EachCategoryFallsBackOnItsOwn) {
   EXPECT_EQ(s.LongMonthNames[0], u"January");
 }
 
+TEST(LocaleSettings, SeparatorsArePunctuation) {
+  TCLocaleInfo info = GermanInfo();
+  info.DateFormat = "%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5";  // %Y年%m月%d日
+  info.TimeFormat = "%H%M";
+  const TLocaleSettings s = LocaleSettingsFromCLocale(info);
+  EXPECT_EQ(s.ShortDateFormat, u"yyyy年mm月dd日");
+  EXPECT_EQ(s.DateSeparator, u"/");
+  EXPECT_EQ(s.TimeSeparator, u":");
+}
+
 TEST(LocaleSettings, AThousandsSeparatorNeverEqualsTheDecimalOne) {
   TCLocaleInfo info = GermanInfo();
   info.ThousandsSep = "";  // falls back to ",", the decimal separator

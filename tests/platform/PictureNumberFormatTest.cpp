@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PictureCase{"00.0E+0", 1234, "12.3E+2"},
                     PictureCase{"##0.0E+0", 1234.5678, "1.2E+3"},  // exponent a multiple of 3
                     PictureCase{"##0.0E+0", 0.123456, "123.5E-3"},
-                    PictureCase{"##0.0E+0", 999.96, "1.0E+3"}, PictureCase{"##0.0E+0", 0, "0.0E+0"},
+                    PictureCase{"##0.0E+0", 999.96, "1.0E+3"}, PictureCase{"##0.0E+0", 99.96, "100.0E+0"},
+                    PictureCase{"##0.0E+0", 0, "0.0E+0"}, PictureCase{".00E+0", 1234, ".12E+4"},
                     PictureCase{"0.00E+00", 1e200, "1.00E+200"}));
 
 INSTANTIATE_TEST_SUITE_P(
