@@ -3,7 +3,7 @@
 namespace tabulon::cli {
 
 void AddCommands(CLI::App& app) {
-  (void)app;
+  AddFormatCommand(app);
 }
 
 }  // namespace tabulon::cli

@@ -10,4 +10,8 @@ namespace tabulon::cli {
 // Adds every subcommand to `app`.
 void AddCommands(CLI::App& app);
 
+// xls2vcf format [--text|--bool] [--1904] [--json] [--] VALUE FORMAT
+// xls2vcf format --empty FORMAT
+void AddFormatCommand(CLI::App& app);
+
 }  // namespace tabulon::cli
