@@ -3,6 +3,7 @@
 namespace tabulon::cli {
 
 void AddCommands(CLI::App& app) {
+  AddCellsCommand(app);
   AddFormatCommand(app);
 }
 

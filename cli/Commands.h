@@ -14,4 +14,7 @@ void AddCommands(CLI::App& app);
 // xls2vcf format --empty FORMAT
 void AddFormatCommand(CLI::App& app);
 
+// xls2vcf cells BOOK.xls [--sheet N]
+void AddCellsCommand(CLI::App& app);
+
 }  // namespace tabulon::cli

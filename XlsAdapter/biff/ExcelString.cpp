@@ -45,6 +45,18 @@ TExcelString::TExcelString(int aStrLenLength, const TBaseRecord*& aRecord, uint3
   ReadContinuedBlock(aRecord, ofs, FarEastDataSize, FarEastData);
 }
 
+std::u16string DecodeCharacters(const TBaseRecord& aRecord, uint32_t ofs, uint32_t count,
+                                uint8_t options) {
+  const TBaseRecord* record = &aRecord;
+  std::string shortData;
+  std::u16string wideData;
+  uint8_t optionFlags = options & TExcelString::kWide;
+  uint8_t segmentFlags = optionFlags;
+  uint32_t done = 0;
+  ReadContinuedChars(record, ofs, shortData, wideData, optionFlags, segmentFlags, done, count);
+  return (optionFlags & TExcelString::kWide) != 0 ? wideData : FromLatin1(shortData);
+}
+
 uint32_t TExcelString::TotalSize() const {
   uint32_t size = StrLen * GetCharSize() + StrLenLength + 1;
   if (HasRichText()) size += 2 + 4 * NumberRichTextFormats;

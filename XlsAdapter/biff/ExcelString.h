@@ -47,4 +47,12 @@ class TExcelString {
   std::vector<uint8_t> FarEastData;  // as stored, never interpreted
 };
 
+// `count` characters stored from `ofs` of `aRecord` on, one byte each or
+// 16-bit as bit 0 of `options` says, following the record's CONTINUE chain
+// (each continuation starts with an option byte of its own). For strings
+// whose count and option byte a record keeps at places of its own (FONT,
+// FORMAT). Fails with "Error reading record" past the chain.
+std::u16string DecodeCharacters(const TBaseRecord& aRecord, uint32_t ofs, uint32_t count,
+                                uint8_t options);
+
 }  // namespace tabulon

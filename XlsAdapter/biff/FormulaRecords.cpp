@@ -7,6 +7,21 @@
 
 namespace tabulon {
 
+void TShrFmlaRecordList::Add(std::unique_ptr<TShrFmlaRecord> aRecord) {
+  FItems.push_back(std::move(aRecord));
+  FSorted = false;
+}
+
+const TShrFmlaRecord* TShrFmlaRecordList::Find(uint32_t aKey) const {
+  const auto key = [](const std::unique_ptr<TShrFmlaRecord>& r) { return r->Key; };
+  if (!FSorted) {
+    std::ranges::stable_sort(FItems, {}, key);
+    FSorted = true;
+  }
+  const auto it = std::ranges::lower_bound(FItems, aKey, {}, key);
+  return it != FItems.end() && (*it)->Key == aKey ? it->get() : nullptr;
+}
+
 TTableRecord::TTableRecord(uint16_t aId, std::vector<uint8_t> aData)
     : TBaseRecord(aId, std::move(aData)) {
   RequireSize(8);

@@ -22,6 +22,21 @@ class TShrFmlaRecord : public TBaseRecord {
   uint32_t Key = 0;
 };
 
+// The SHRFMLA records of one sheet, searched by Key through an order that
+// is built on the first search after an Add (stable: of two records with one
+// key the first one read is found).
+class TShrFmlaRecordList {
+ public:
+  void Add(std::unique_ptr<TShrFmlaRecord> aRecord);
+  size_t Count() const { return FItems.size(); }
+  // The record with that key, or none.
+  const TShrFmlaRecord* Find(uint32_t aKey) const;
+
+ private:
+  mutable std::vector<std::unique_ptr<TShrFmlaRecord>> FItems;  // sorted lazily
+  mutable bool FSorted = true;
+};
+
 // ARRAY (0x0221): the array formula of the FORMULA record before it.
 class TArrayRecord : public TBaseRecord {
  public:

@@ -16,4 +16,8 @@ void FailInvalidRecord(uint16_t id) {
   throw EExcelException(Printf(XlsMessages::InvalidRecord, static_cast<unsigned>(id)));
 }
 
+void FailIndexOutOfRange(int index, const char* property, int low, int high) {
+  throw EExcelException(Printf(XlsMessages::IndexOutOfRange, index, property, low, high));
+}
+
 }  // namespace tabulon

@@ -14,5 +14,7 @@ namespace tabulon {
 [[noreturn]] void FailErrorReadingRecord();
 // "Record with ID 0x%x is invalid": a record too short for its layout.
 [[noreturn]] void FailInvalidRecord(uint16_t id);
+// "The index "%d" of the property "%s" is not in the range %d-%d".
+[[noreturn]] void FailIndexOutOfRange(int index, const char* property, int low, int high);
 
 }  // namespace tabulon

@@ -17,5 +17,10 @@ inline constexpr char MoreThanOneContinue[] =
 inline constexpr char ErrorReadingRecord[] = "Error reading record";
 inline constexpr char InvalidRow[] = "Invalid Row (%d)";
 inline constexpr char InvalidColumn[] = "Invalid Column (%d)";
+inline constexpr char IndexOutOfRange[] =
+    "The index \"%d\" of the property \"%s\" is not in the range %d-%d";
+inline constexpr char SheetNameExists[] = "Sheet name already exists: %s";
+inline constexpr char InvalidCondFmt[] = "Invalid conditional format record";
+inline constexpr char MissingRowRecord[] = "Missing ROW Record for row %d";
 
 }  // namespace tabulon::XlsMessages
