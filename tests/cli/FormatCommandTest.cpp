@@ -1,10 +1,10 @@
 // Runs xls2vcf format as a user would, under the C locale.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
-#include <sys/wait.h>
+
+#include "tests/cli/RunXls2vcf.h"
 
 namespace {
 
@@ -13,25 +13,11 @@ struct Outcome {
   int Exit = -1;
 };
 
-std::string ShellQuoted(const std::string& arg) {
-  std::string q = "'";
-  for (const char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
 Outcome RunFormat(const std::vector<std::string>& args) {
-  std::string command = "LC_ALL=C " + ShellQuoted(std::string(TABULON_BIN_DIR) + "/xls2vcf") + " format";
-  for (const std::string& a : args) command += " " + ShellQuoted(a);
-  command += " 2>/dev/null";
-  Outcome o;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return o;
-  char buffer[256];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) o.Out.append(buffer, n);
-  const int status = pclose(pipe);
-  o.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return o;
+  std::vector<std::string> command = {"format"};
+  command.insert(command.end(), args.begin(), args.end());
+  const tabulon::testing::TCliOutcome o = tabulon::testing::RunXls2vcf(command);
+  return {o.Out, o.Exit};
 }
 
 TEST(FormatCommand, PrintsTheRenderedText) {

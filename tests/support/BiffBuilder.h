@@ -8,6 +8,7 @@
 //   TOpenedStream opened(stream.Data());   // a compound document around it
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,6 +39,39 @@ struct TXlString {
   Bytes Encode() const;
 };
 Bytes XlString(std::u16string_view text, int countWidth = 2);
+
+// FONT: height in twentieths of a point, attribute flags, colour index,
+// weight, escapement, underline, family, character set, name.
+struct TFontSpec {
+  uint16_t Height = 200;
+  uint16_t Attributes = 0;
+  uint16_t ColorIndex = 0x7FFF;
+  uint16_t Weight = 400;
+  uint16_t Escapement = 0;
+  uint8_t Underline = 0;
+  uint8_t Family = 0;
+  uint8_t CharSet = 0;
+  std::u16string Name = u"Arial";
+};
+Bytes FontData(const TFontSpec& font);
+
+// XF: the fields the reader decodes; the rest of the 20 bytes is zero.
+struct TXfSpec {
+  uint16_t Font = 0;
+  uint16_t Format = 0;
+  uint16_t Protection = 0x0001;  // locked; parent style XF in bits 4-15
+  uint8_t Alignment = 0x20;      // horizontal bits 0-2, wrap bit 3, vertical bits 4-6
+  uint8_t Rotation = 0;
+  uint8_t Indent = 0;            // indent bits 0-3, shrink to fit bit 4
+  uint8_t BorderStyles[4] = {};  // left, right, top, bottom
+  uint8_t BorderColors[5] = {};  // left, right, top, bottom, diagonal
+  uint8_t Diagonal = 0;          // 0 none, 1 down, 2 up, 3 both
+  uint8_t DiagonalStyle = 0;
+  uint8_t Pattern = 0;
+  uint8_t PatternFg = 64;
+  uint8_t PatternBg = 65;
+};
+Bytes XfData(const TXfSpec& xf);
 
 class TBiffStream {
  public:
@@ -74,6 +108,32 @@ class TBiffStream {
   // record would pass `maxData` bytes: between strings or between
   // characters (the continuation then starts with an option byte).
   TBiffStream& Sst(const std::vector<std::u16string>& strings, size_t maxData = 8224);
+
+  // Globals records.
+  TBiffStream& Window1(uint16_t activeSheet);
+  TBiffStream& DateMode(bool is1904);
+  TBiffStream& Font(const TFontSpec& font);
+  TBiffStream& Xf(const TXfSpec& xf);
+  TBiffStream& Format(uint16_t id, std::u16string_view text);
+  TBiffStream& Palette(const std::vector<uint32_t>& colors);
+
+  // Worksheet records.
+  TBiffStream& Row(uint16_t row, uint16_t height, uint16_t options = 0x0100, uint16_t xf = 15);
+  TBiffStream& ColInfo(uint16_t first, uint16_t last, uint16_t width, uint16_t xf = 15,
+                       uint16_t options = 0);
+  TBiffStream& DefColWidth(uint16_t characters);
+  TBiffStream& StandardWidth(uint16_t width);
+  TBiffStream& DefaultRowHeight(uint16_t height);
+  // MERGEDCELLS of (first row, last row, first column, last column) ranges.
+  TBiffStream& MergedCells(const std::vector<std::array<uint16_t, 4>>& ranges);
+  TBiffStream& Window2(uint16_t options);
+  TBiffStream& Scl(uint16_t numerator, uint16_t denominator);
+  TBiffStream& Pane(uint16_t colSplit, uint16_t rowSplit);
+  // BEGIN and END of a chart block.
+  TBiffStream& Begin();
+  TBiffStream& End();
+  // OBJ starting with the common object data of the given object type.
+  TBiffStream& Obj(uint16_t objectType, uint16_t objectId = 1);
 
   const Bytes& Data() const { return FData.Data(); }
 
