@@ -51,6 +51,16 @@ class TBaseRecord {
   std::unique_ptr<TContinueRecord> FContinue;
 };
 
+// A record whose decoders read its first `MinSize` bytes: shorter data fails
+// at construction with "Record with ID 0x%x is invalid".
+template <size_t MinSize>
+class TSizedRecord : public TBaseRecord {
+ public:
+  TSizedRecord(uint16_t aId, std::vector<uint8_t> aData) : TBaseRecord(aId, std::move(aData)) {
+    RequireSize(MinSize);
+  }
+};
+
 // CONTINUE (0x003C): the data that runs on from the record before it.
 class TContinueRecord : public TBaseRecord {
  public:

@@ -8,11 +8,6 @@
 
 namespace tabulon {
 
-TBoundSheetRecord::TBoundSheetRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(8);
-}
-
 TXlsSheetVisible TBoundSheetRecord::SheetVisible() const {
   const int bits = OptionFlags() & 0x03;
   return bits == 3 ? sv_Visible : static_cast<TXlsSheetVisible>(bits);

@@ -19,10 +19,9 @@ enum TXlsSheetVisible : uint8_t { sv_Visible = 0, sv_Hidden = 1, sv_VeryHidden =
 // Stream position of the sheet's BOF (u32), option flags (u16: bits 0-1
 // visibility, high byte the sheet type), then the name as a string with a
 // 1-byte count.
-class TBoundSheetRecord : public TBaseRecord {
+class TBoundSheetRecord : public TSizedRecord<8> {
  public:
-  // Fails with "Record with ID 0x85 is invalid" under 8 bytes.
-  TBoundSheetRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t OptionFlags() const { return GetWord(4); }
   // Visibility bits 3 report as visible.
   TXlsSheetVisible SheetVisible() const;

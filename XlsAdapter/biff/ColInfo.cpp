@@ -4,11 +4,6 @@
 
 namespace tabulon {
 
-TColInfoRecord::TColInfoRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(10);
-}
-
 void TColInfoList::AddRecord(const TColInfoRecord& R) {
   const uint16_t last = std::min(R.LastColumn(), kLastColumn);
   for (uint32_t col = R.FirstColumn(); col <= last; ++col) {

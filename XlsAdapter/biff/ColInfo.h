@@ -12,10 +12,9 @@ namespace tabulon {
 
 // First and last column, width in 1/256 of a character, XF index, options
 // (bit 0 hidden, bits 8-10 outline level), reserved: u16 each.
-class TColInfoRecord : public TBaseRecord {
+class TColInfoRecord : public TSizedRecord<10> {
  public:
-  // Fails with "Record with ID 0x7d is invalid" under 10 bytes.
-  TColInfoRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t FirstColumn() const { return GetWord(0); }
   uint16_t LastColumn() const { return GetWord(2); }
   uint16_t Width() const { return GetWord(4); }

@@ -4,11 +4,6 @@
 
 namespace tabulon {
 
-TFontRecord::TFontRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(16);
-}
-
 TZylFontStyles TFontRecord::Style() const {
   TZylFontStyles style;
   const uint16_t attributes = GetWord(2);

@@ -15,10 +15,9 @@ namespace tabulon {
 // index (u16), weight (u16), escapement (u16), underline, family and
 // character set (bytes 10-12), then the name: count at byte 14, option byte
 // at 15, characters from 16.
-class TFontRecord : public TBaseRecord {
+class TFontRecord : public TSizedRecord<16> {
  public:
-  // Fails with "Record with ID 0x31 is invalid" under 16 bytes.
-  TFontRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
 
   uint16_t Height() const { return GetWord(0); }
   uint16_t ColorIndex() const { return GetWord(4); }

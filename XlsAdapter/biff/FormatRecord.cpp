@@ -60,11 +60,6 @@ std::u16string LocaleShortDate(const TLocaleSettings& locale) {
 
 }  // namespace
 
-TFormatRecord::TFormatRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(5);
-}
-
 std::u16string TFormatRecord::Value() const {
   return DecodeCharacters(*this, 5, GetWord(2), GetByte(4));
 }

@@ -16,10 +16,9 @@ struct TLocaleSettings;
 
 // Format id (u16), then the format string: count (u16) at byte 2, option
 // byte at 4, characters from 5.
-class TFormatRecord : public TBaseRecord {
+class TFormatRecord : public TSizedRecord<5> {
  public:
-  // Fails with "Record with ID 0x41e is invalid" under 5 bytes.
-  TFormatRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t FormatId() const { return GetWord(0); }
   // The format string; fails with "Error reading record" when it runs past
   // the record and its CONTINUE chain.

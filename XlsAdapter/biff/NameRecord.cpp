@@ -9,11 +9,6 @@ constexpr size_t kNameChars = 15;
 
 }  // namespace
 
-TNameRecord::TNameRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(kNameChars);
-}
-
 std::u16string TNameRecord::Name() const {
   const size_t count = GetByte(3);
   std::u16string name(count, u'\0');

@@ -16,10 +16,9 @@ namespace tabulon {
 // Option flags (u16), name length in characters (byte 3), formula length
 // in bytes (u16 at 4), sheet index + 1 of a sheet-local name (u16 at 8), the
 // name's option byte (14), then the characters and the formula tokens.
-class TNameRecord : public TBaseRecord {
+class TNameRecord : public TSizedRecord<15> {
  public:
-  // Fails with "Record with ID 0x18 is invalid" under 15 bytes.
-  TNameRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
 
   uint16_t OptionFlags() const { return GetWord(0); }
   // Fails with "Error reading record" when the characters run past the

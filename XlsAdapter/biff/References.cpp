@@ -6,11 +6,6 @@
 
 namespace tabulon {
 
-TSupBookRecord::TSupBookRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(4);
-}
-
 void TReferences::AddSupBook(std::unique_ptr<TSupBookRecord> aRecord) {
   if (aRecord->IsLocal()) FLocalSupBook = static_cast<int32_t>(FSupBooks.Count());
   FSupBooks.Add(std::move(aRecord));

@@ -20,10 +20,9 @@ class TExternNameRecord : public TBaseRecord {
 
 // Sheet count (u16), then either 0x0401 (u16, the record describes the
 // workbook itself), 0x3A01 (add-in functions) or a workbook name.
-class TSupBookRecord : public TBaseRecord {
+class TSupBookRecord : public TSizedRecord<4> {
  public:
-  // Fails with "Record with ID 0x1ae is invalid" under 4 bytes.
-  TSupBookRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   bool IsLocal() const { return GetWord(2) == 0x0401; }
   void AddExternName(std::unique_ptr<TExternNameRecord> aName) { FExternNames.Add(std::move(aName)); }
   const TRecordList<TExternNameRecord>& ExternNames() const { return FExternNames; }

@@ -44,11 +44,6 @@ bool TMergedCells::CheckCell(int32_t aRow, int32_t aCol, TXlsCellRange& CellBoun
   return false;
 }
 
-TCondFmtRecord::TCondFmtRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(14);
-}
-
 void TCondFmt::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader,
                               const TCondFmtRecord& aRecord) {
   FFlags = aRecord.GetWord(2);

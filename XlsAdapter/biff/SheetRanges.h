@@ -53,10 +53,9 @@ class TMergedCells : public TSheetRange {
 
 // CONDFMT: the number of CF records that follow (u16), flags (u16), the
 // bounding range (8 bytes), then a range list (count u16, 8-byte ranges).
-class TCondFmtRecord : public TBaseRecord {
+class TCondFmtRecord : public TSizedRecord<14> {
  public:
-  // Fails with "Record with ID 0x1b0 is invalid" under 14 bytes.
-  TCondFmtRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t CFCount() const { return GetWord(0); }
 };
 

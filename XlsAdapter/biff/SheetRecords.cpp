@@ -4,16 +4,6 @@
 
 namespace tabulon {
 
-TWindow2Record::TWindow2Record(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(2);
-}
-
-TSCLRecord::TSCLRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(4);
-}
-
 int32_t TSCLRecord::Zoom() const {
   const uint32_t denominator = GetWord(2);
   if (denominator == 0) return 100;
@@ -29,36 +19,6 @@ std::u16string TPageHeaderFooterRecord::Text() const {
   const TBaseRecord* record = this;
   uint32_t ofs = 0;
   return TExcelString(2, record, ofs).GetValue();
-}
-
-TDefRowHeightRecord::TDefRowHeightRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(4);
-}
-
-TMarginRecord::TMarginRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(8);
-}
-
-TSetupRecord::TSetupRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(34);
-}
-
-TPaneRecord::TPaneRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(8);
-}
-
-TGutsRecord::TGutsRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(8);
-}
-
-TDimensionsRecord::TDimensionsRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(14);
 }
 
 TDimensionsRec TDimensionsRecord::Dimensions() const {

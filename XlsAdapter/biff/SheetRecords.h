@@ -13,10 +13,9 @@
 namespace tabulon {
 
 // WINDOW2 (0x023E): options (u16) first.
-class TWindow2Record : public TBaseRecord {
+class TWindow2Record : public TSizedRecord<2> {
  public:
-  // Fails with "Record with ID 0x23e is invalid" under 2 bytes.
-  TWindow2Record(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t Options() const { return GetWord(0); }
   bool ShowGridLines() const { return (Options() & 0x0002) != 0; }
   bool ShowGridHeaders() const { return (Options() & 0x0004) != 0; }
@@ -26,9 +25,9 @@ class TWindow2Record : public TBaseRecord {
 };
 
 // SCL (0x00A0): zoom as numerator and denominator (u16 each).
-class TSCLRecord : public TBaseRecord {
+class TSCLRecord : public TSizedRecord<4> {
  public:
-  TSCLRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   // Numerator x 100 / denominator, rounded to the nearest integer with ties
   // to even; 100 when the denominator is 0.
   int32_t Zoom() const;
@@ -93,25 +92,25 @@ class TStandardWidthRecord : public TWordFlagRecord {
 };
 
 // DEFAULTROWHEIGHT (0x0225): options (u16), then the height in twips.
-class TDefRowHeightRecord : public TBaseRecord {
+class TDefRowHeightRecord : public TSizedRecord<4> {
  public:
-  TDefRowHeightRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t Height() const { return GetWord(2); }
 };
 
 // LEFTMARGIN to BOTTOMMARGIN (0x0026-0x0029): a double in inches.
-class TMarginRecord : public TBaseRecord {
+class TMarginRecord : public TSizedRecord<8> {
  public:
-  TMarginRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   double Value() const { return GetDouble(0); }
 };
 
 // SETUP (0x00A1, 34 bytes): page setup. When option bit 2 says the printer
 // settings are absent, paper size reads 0, scale and resolutions 100 and
 // copies 1.
-class TSetupRecord : public TBaseRecord {
+class TSetupRecord : public TSizedRecord<34> {
  public:
-  TSetupRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t Options() const { return GetWord(10); }
   bool NoPrinterSettings() const { return (Options() & 0x0004) != 0; }
   uint16_t PaperSize() const { return NoPrinterSettings() ? 0 : GetWord(0); }
@@ -144,9 +143,9 @@ class TWsBoolRecord : public TWordFlagRecord {
 // PANE (0x0041): horizontal and vertical split (u16 each: for frozen
 // panes the columns and rows that stay visible), then the first visible row
 // and column of the lower right pane.
-class TPaneRecord : public TBaseRecord {
+class TPaneRecord : public TSizedRecord<8> {
  public:
-  TPaneRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t ColSplit() const { return GetWord(0); }
   uint16_t RowSplit() const { return GetWord(2); }
   uint16_t FirstVisibleRow() const { return GetWord(4); }
@@ -154,9 +153,9 @@ class TPaneRecord : public TBaseRecord {
 };
 
 // GUTS (0x0080): outline gutter sizes and levels (u16 each).
-class TGutsRecord : public TBaseRecord {
+class TGutsRecord : public TSizedRecord<8> {
  public:
-  TGutsRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
 };
 
 // DIMENSIONS (0x0200): the sheet's used range as the writer saw it.
@@ -169,10 +168,9 @@ struct TDimensionsRec {
   bool operator==(const TDimensionsRec&) const = default;
 };
 
-class TDimensionsRecord : public TBaseRecord {
+class TDimensionsRecord : public TSizedRecord<14> {
  public:
-  // Fails with "Record with ID 0x200 is invalid" under 14 bytes.
-  TDimensionsRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   TDimensionsRec Dimensions() const;
 };
 

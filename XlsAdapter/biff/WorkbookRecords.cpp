@@ -4,16 +4,6 @@
 
 namespace tabulon {
 
-TWordFlagRecord::TWordFlagRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(2);
-}
-
-TWindow1Record::TWindow1Record(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(12);
-}
-
 std::u16string TCodeNameRecord::Value() const {
   if (DataSize() == 0) return {};
   const TBaseRecord* record = this;

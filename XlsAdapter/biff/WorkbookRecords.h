@@ -13,16 +13,16 @@ namespace tabulon {
 
 // A record with one u16 flag at byte 0; shorter than 2 bytes fails with
 // "Record with ID 0x%x is invalid".
-class TWordFlagRecord : public TBaseRecord {
+class TWordFlagRecord : public TSizedRecord<2> {
  public:
-  TWordFlagRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t Flag() const { return GetWord(0); }
 };
 
 // WINDOW1 (0x003D): the workbook window; 12 bytes at least.
-class TWindow1Record : public TBaseRecord {
+class TWindow1Record : public TSizedRecord<12> {
  public:
-  TWindow1Record(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
   uint16_t ActiveSheet() const { return GetWord(10); }
   uint16_t FirstSheetVisible() const { return GetWord(12); }
 };

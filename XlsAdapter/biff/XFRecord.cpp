@@ -2,11 +2,6 @@
 
 namespace tabulon {
 
-TXFRecord::TXFRecord(uint16_t aId, std::vector<uint8_t> aData)
-    : TBaseRecord(aId, std::move(aData)) {
-  RequireSize(20);
-}
-
 int32_t TXFRecord::GetActualFontIndex(const TFontRecordList& FontList) const {
   int32_t index = FontIndex();
   if (index > 3) --index;

@@ -19,10 +19,9 @@ enum TBorderSide : uint8_t { bsLeft, bsRight, bsTop, bsBottom, bsDiagonal };
 // alignment (bytes 6-8), border styles (bytes 10-11), border colours (u16
 // at 12, u32 at 14), fill pattern (bits 26-31 of the u32 at 14) and fill
 // colours (u16 at 18).
-class TXFRecord : public TBaseRecord {
+class TXFRecord : public TSizedRecord<20> {
  public:
-  // Fails with "Record with ID 0xe0 is invalid" under 20 bytes.
-  TXFRecord(uint16_t aId, std::vector<uint8_t> aData);
+  using TSizedRecord::TSizedRecord;
 
   uint16_t FontIndex() const { return GetWord(0); }
   uint16_t FormatIndex() const { return GetWord(2); }

@@ -7,7 +7,6 @@
 // are understood are listed below; any other difference fails.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <filesystem>
@@ -16,7 +15,6 @@
 #include <iterator>
 #include <map>
 #include <regex>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +23,7 @@
 #include "XlsAdapter/biff/WorkbookFile.h"
 #include "XlsAdapter/ole2/ExcelException.h"
 #include "platform/TextEncoding.h"
+#include "tests/biff/CorpusUtil.h"
 
 namespace tabulon {
 namespace {
@@ -60,27 +59,13 @@ const TKnownDifference kKnownDifferences[] = {
 struct TTally {
   size_t Files = 0;
   size_t Loaded = 0;
-  std::map<std::string, std::vector<std::string>> Refused;  // by message
+  TRefusals Refused;
   size_t CellsCompared = 0;
   size_t FormatsCompared = 0;
   size_t LoadedThoughXlrdRefused = 0;
   std::map<std::pair<std::string, std::string>, size_t> Differences;  // (file, kind)
   std::map<std::pair<std::string, std::string>, std::string> Examples;
 };
-
-bool IsSystemMessage(const std::string& message) {
-  static const std::set<std::string> fixed = {
-      "The file \"\" is invalid",
-      "Error reading Excel records. File invalid",
-      "File is password protected",
-      "Template file is saved with an invalid Excel version",
-      "Error reading record",
-      "Trying to add more than one CONTINUE record to the same record",
-      "Invalid conditional format record"};
-  return fixed.contains(message) || message.starts_with("End of stream reached with ") ||
-         message.starts_with("Record with ID 0x") ||
-         message.starts_with("Sheet name already exists: ");
-}
 
 // The first sheet xlrd shows: the first worksheet of the directory (xlrd
 // leaves chart sheets, macro sheets and modules out).
@@ -186,7 +171,7 @@ void CheckWorkbook(const fs::path& path, TTally& tally) {
     workbook = OpenWorkbookFile(path.string());
   } catch (const EExcelException& e) {
     tally.Refused[e.what()].push_back(name);
-    EXPECT_TRUE(IsSystemMessage(e.what())) << name << ": " << e.what();
+    EXPECT_TRUE(IsReaderMessage(e.what())) << name << ": " << e.what();
     return;
   }
   ++tally.Loaded;
@@ -214,11 +199,7 @@ void Report(const TTally& tally) {
             << " cells compared (" << tally.FormatsCompared << " with a FORMAT record's format), "
             << differing << " differ; " << tally.LoadedThoughXlrdRefused
             << " loaded files xlrd refuses\n";
-  for (const auto& [message, names] : tally.Refused) {
-    std::cout << "  " << names.size() << " refused with \"" << message << "\":";
-    for (const auto& name : names) std::cout << ' ' << name;
-    std::cout << '\n';
-  }
+  PrintRefusals(tally.Refused);
   for (const auto& [key, count] : tally.Differences) {
     std::cout << "  " << key.first << ": " << count << " x " << key.second << " ("
               << tally.Examples.at(key) << ")\n";
@@ -226,13 +207,8 @@ void Report(const TTally& tally) {
 }
 
 TEST(WorkbookCorpus, LoadsOrRefusesEveryFileAndAgreesWithXlrd) {
-  const fs::path dir = TABULON_CORPUS_DIR;
-  if (!fs::is_directory(dir)) GTEST_SKIP() << "no corpus at " << dir;
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(dir)) {
-    if (entry.path().extension() == ".xls") files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
+  const std::vector<fs::path> files = CorpusWorkbooks();
+  if (files.empty()) GTEST_SKIP() << "no corpus at " << TABULON_CORPUS_DIR;
   TTally tally;
   for (const fs::path& path : files) CheckWorkbook(path, tally);
   Report(tally);

@@ -73,7 +73,9 @@ TEST(WorkbookLoad, StopRulesAndTolerances) {
   for (const auto& c : cases) {
     std::unique_ptr<TWorkbook> workbook;
     EXPECT_EQ(FailureOf([&] { workbook = LoadWorkbook(c.Stream); }), "no failure") << c.Label;
-    if (workbook) EXPECT_EQ(workbook->SheetCount(), c.Sheets) << c.Label;
+    if (workbook) {
+      EXPECT_EQ(workbook->SheetCount(), c.Sheets) << c.Label;
+    }
   }
 }
 
