@@ -32,7 +32,11 @@ bool TCellRecordList::Find(int32_t aCol, size_t& Index) const {
 }
 
 void TCellList::AddRecord(std::unique_ptr<TCellRecord> aRecord, uint16_t aRow) {
-  FRows[aRow].Add(std::move(aRecord));
+  // Files list their rows in ascending order: the last row, or one after
+  // it, is found without a search.
+  auto it = FRows.empty() ? FRows.end() : std::prev(FRows.end());
+  if (it == FRows.end() || it->first != aRow) it = FRows.try_emplace(FRows.end(), aRow);
+  it->second.Add(std::move(aRecord));
   FCount = std::max(FCount, size_t{aRow} + 1);
 }
 

@@ -57,6 +57,7 @@ inline constexpr uint16_t MergedCells = 0x00E5;
 inline constexpr uint16_t MsoDrawingGroup = 0x00EB;
 inline constexpr uint16_t MsoDrawing = 0x00EC;
 inline constexpr uint16_t Sst = 0x00FC;
+inline constexpr uint16_t LabelSst = 0x00FD;
 inline constexpr uint16_t SupBook = 0x01AE;
 inline constexpr uint16_t CondFmt = 0x01B0;
 inline constexpr uint16_t CF = 0x01B1;

@@ -139,6 +139,7 @@ void TSheet::GetSplitWindow(int32_t& xOffset, int32_t& yOffset) const {
 }
 
 void AttachIfLabelSST(TBaseRecord& aRecord, TSST& SST) {
+  if (aRecord.Id() != RecordId::LabelSst) return;
   if (auto* label = dynamic_cast<TLabelSSTRecord*>(&aRecord)) label->AttachToSST(SST);
 }
 

@@ -60,10 +60,16 @@ void TWorkSheet::FileRecord(TOle2File& DataStream, TRecordHeader& RecordHeader,
                             std::unique_ptr<TBaseRecord> aRecord, TSST& SST, TLoadState& state) {
   const uint16_t id = aRecord->Id();
   if (id == RecordId::Window2) state.Current = &FMiscRecords2;
-  if (auto* formula = dynamic_cast<TFormulaRecord*>(aRecord.get())) state.LastFormula = formula;
+  if (id == RecordId::Formula) state.LastFormula = dynamic_cast<TFormulaRecord*>(aRecord.get());
   ApplyDefaultSizes(*aRecord, state);
   AttachIfLabelSST(*aRecord, SST);
 
+  // Cells first: nearly every record of a sheet is one.
+  if (auto cell = TakeAs<TCellRecord>(aRecord)) {
+    const uint16_t row = cell->Row();
+    FCells.AddCell(std::move(cell), row);
+    return;
+  }
   if (IsDrawingRecord(id)) {
     FDrawing.LoadFromStream(DataStream, RecordHeader, std::move(aRecord), SST);
     return;
@@ -78,29 +84,37 @@ void TWorkSheet::FileRecord(TOle2File& DataStream, TRecordHeader& RecordHeader,
 }
 
 void TWorkSheet::ApplyDefaultSizes(const TBaseRecord& aRecord, TLoadState& state) {
-  if (const auto* defColWidth = dynamic_cast<const TDefColWidthRecord*>(&aRecord)) {
-    // A STANDARDWIDTH record read before takes precedence over a default
-    // width of 8 characters, not over any other.
-    const uint16_t width = defColWidth->Width();
-    if (!state.StandardWidthSeen || width != 8) {
-      state.DefaultWidthChars = width;
-      FDefColWidth = width * kCharWidth;
-    }
-  } else if (const auto* standard = dynamic_cast<const TStandardWidthRecord*>(&aRecord)) {
-    if (state.DefaultWidthChars == 8) {
-      FDefColWidth = standard->Width();
-      state.StandardWidthSeen = true;
-    }
-  } else if (const auto* defRowHeight = dynamic_cast<const TDefRowHeightRecord*>(&aRecord)) {
-    FDefRowHeight = defRowHeight->Height();
+  switch (aRecord.Id()) {
+    case RecordId::DefColWidth:
+      if (const auto* defColWidth = dynamic_cast<const TDefColWidthRecord*>(&aRecord)) {
+        // A STANDARDWIDTH record read before takes precedence over a default
+        // width of 8 characters, not over any other.
+        const uint16_t width = defColWidth->Width();
+        if (!state.StandardWidthSeen || width != 8) {
+          state.DefaultWidthChars = width;
+          FDefColWidth = width * kCharWidth;
+        }
+      }
+      break;
+    case RecordId::StandardWidth:
+      if (const auto* standard = dynamic_cast<const TStandardWidthRecord*>(&aRecord)) {
+        if (state.DefaultWidthChars == 8) {
+          FDefColWidth = standard->Width();
+          state.StandardWidthSeen = true;
+        }
+      }
+      break;
+    case RecordId::DefaultRowHeight:
+      if (const auto* defRowHeight = dynamic_cast<const TDefRowHeightRecord*>(&aRecord)) {
+        FDefRowHeight = defRowHeight->Height();
+      }
+      break;
+    default: break;
   }
 }
 
 bool TWorkSheet::FileCellRecord(std::unique_ptr<TBaseRecord>& aRecord, TLoadState& state) {
-  if (auto cell = TakeAs<TCellRecord>(aRecord)) {
-    const uint16_t row = cell->Row();
-    FCells.AddCell(std::move(cell), row);
-  } else if (auto* packed = dynamic_cast<TMultipleValueRecord*>(aRecord.get())) {
+  if (auto* packed = dynamic_cast<TMultipleValueRecord*>(aRecord.get())) {
     FCells.AddMultipleCells(*packed);
     aRecord.reset();
   } else if (auto row = TakeAs<TRowRecord>(aRecord)) {

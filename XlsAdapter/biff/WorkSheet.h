@@ -69,9 +69,9 @@ class TWorkSheet : public TSheet {
   struct TLoadState;
   void FileRecord(TOle2File& DataStream, TRecordHeader& RecordHeader,
                   std::unique_ptr<TBaseRecord> aRecord, TSST& SST, TLoadState& state);
-  // Files the records that belong to a cell: cells, packed cells, ROW,
-  // NOTE, and the STRING, ARRAY and SHRFMLA records of formulas. Returns
-  // false for any other record.
+  // Files the records that belong to cells: packed cells, ROW, NOTE, and
+  // the STRING, ARRAY and SHRFMLA records of formulas. Returns false for
+  // any other record.
   bool FileCellRecord(std::unique_ptr<TBaseRecord>& aRecord, TLoadState& state);
   // Files ranges, column settings, hyperlinks and page breaks. Returns
   // false for any other record.
