@@ -46,7 +46,6 @@ class TZylChart : public TSheet {
   // The CONTINUE chain found on the EOF record: drawing data that goes on
   // after an embedded chart.
   const TContinueRecord* RemainingData() const { return FRemainingData.get(); }
-  std::unique_ptr<TContinueRecord> TakeRemainingData() { return std::move(FRemainingData); }
 
  private:
   TBaseRecordList FChartRecords;

@@ -1,5 +1,7 @@
 #include "XlsAdapter/biff/Drawing.h"
 
+#include <optional>
+
 #include "XlsAdapter/biff/RecordReader.h"
 #include "XlsAdapter/ole2/XlsErrors.h"
 
@@ -20,9 +22,12 @@ void TDrawing::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader
 void TDrawing::Keep(TOle2File& DataStream, TRecordHeader& RecordHeader,
                     std::unique_ptr<TBaseRecord> aRecord, TSST& SST) {
   const auto* obj = dynamic_cast<const TObjRecord*>(aRecord.get());
-  const bool chart = obj != nullptr && obj->IsChart();
+  const std::optional<uint16_t> objectType = obj != nullptr ? obj->ObjectType() : std::nullopt;
   FRecords.Add(std::move(aRecord));
-  if (!chart) return;
+  if (objectType == TObjRecord::kPictureObject && RecordHeader.Id == RecordId::ImData) {
+    FRecords.Add(LoadRecord(DataStream, RecordHeader));
+  }
+  if (objectType != TObjRecord::kChartObject) return;
   std::unique_ptr<TBaseRecord> next = LoadRecord(DataStream, RecordHeader);
   std::unique_ptr<TBOFRecord> bof = TakeAs<TBOFRecord>(next);
   if (bof == nullptr) FailRecordsInvalid();

@@ -24,9 +24,10 @@ class TDrawing {
   explicit TDrawing(TWorkbookGlobals* aWorkbookGlobals) : FWorkbookGlobals(aWorkbookGlobals) {}
 
   // Keeps `First` (an MSODRAWING, OBJ or TXO record) and the MSODRAWING,
-  // OBJ and TXO records that directly follow it. An OBJ record of a chart
-  // is followed by the chart's substream (BOF ... EOF), which is read into
-  // a chart of its own; a record other than BOF there fails with "Error
+  // OBJ and TXO records that directly follow it, with the IMDATA record
+  // that may follow an OBJ record of a picture. An OBJ record of a chart is
+  // followed by the chart's substream (BOF ... EOF), which is read into a
+  // chart of its own; a record other than BOF there fails with "Error
   // reading Excel records. File invalid".
   void LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader,
                       std::unique_ptr<TBaseRecord> First, TSST& SST);

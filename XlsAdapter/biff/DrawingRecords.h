@@ -30,13 +30,12 @@ class TDrawingRecord : public TXlsEscherRecord {
 class TObjRecord : public TBaseRecord {
  public:
   static constexpr uint16_t kChartObject = 5;
+  static constexpr uint16_t kPictureObject = 8;
 
   using TBaseRecord::TBaseRecord;
   // The object type of the common object data, or none when the record
   // does not start with it.
   std::optional<uint16_t> ObjectType() const;
-  // A chart drawn on the sheet: its chart substream follows the record.
-  bool IsChart() const { return ObjectType() == kChartObject; }
 };
 
 // TXO: a text box's text settings; the text follows in CONTINUE records.

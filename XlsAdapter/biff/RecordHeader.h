@@ -40,6 +40,7 @@ inline constexpr uint16_t DefColWidth = 0x0055;
 inline constexpr uint16_t Obj = 0x005D;
 inline constexpr uint16_t Template = 0x0060;
 inline constexpr uint16_t ColInfo = 0x007D;
+inline constexpr uint16_t ImData = 0x007F;
 inline constexpr uint16_t Guts = 0x0080;
 inline constexpr uint16_t WsBool = 0x0081;
 inline constexpr uint16_t HCenter = 0x0083;

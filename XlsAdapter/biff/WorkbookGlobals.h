@@ -72,7 +72,6 @@ class TWorkbookGlobals : public TBaseSection {
   const TBoundSheetList& BoundSheets() const { return FBoundSheets; }
   const TDrawingGroup& DrawingGroup() const { return FDrawingGroup; }
   const TBaseRecordList& MiscRecords() const { return FMiscRecords; }
-  const TPaletteRecord* PaletteCache() const { return FPaletteCache; }
   // The number of other records before the last XF or STYLE record: where
   // a palette goes when the workbook is written.
   size_t PaletteIndex() const { return FPaletteIndex; }

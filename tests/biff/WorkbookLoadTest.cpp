@@ -145,14 +145,16 @@ TEST(WorkbookLoad, EmbeddedChartFollowsItsDrawingObject) {
   s.Bof(kBofWorksheet).Number(0, 0, 15, 1);
   s.Record(0x00EC, Bytes(16, 0)).Obj(5);  // a chart object
   s.Bof(kBofChart).Begin().Window2(0).End().Eof();
-  s.Record(0x00EC, Bytes(8, 0)).Obj(8).Record(0x00EC, Bytes(8, 0)).Record(0x01B6, Bytes(18, 0));
+  s.Record(0x00EC, Bytes(8, 0)).Obj(8).Record(0x007F, Bytes(8, 0));  // a picture with IMDATA
+  s.Record(0x00EC, Bytes(8, 0)).Record(0x01B6, Bytes(18, 0));
   s.Number(1, 0, 15, 2).Eof();
   s.Bof(kBofWorksheet).Eof();
   const auto workbook = LoadWorkbook(s.Data());
   ASSERT_EQ(workbook->SheetCount(), 2u);
   const TWorkSheet& sheet = workbook->GetWorkSheets(0);
   EXPECT_EQ(sheet.Drawing().Charts().size(), 1u);
-  EXPECT_EQ(sheet.Drawing().Records().Count(), 6u);
+  EXPECT_EQ(sheet.Drawing().Records().Count(), 7u);
+  EXPECT_EQ(sheet.MiscRecords1().Count(), 0u);
   EXPECT_EQ(sheet.Cells().FCellList.GetValue(1, 0).Value, TCellVariant(2.0));
   EXPECT_EQ(sheet.Window2(), nullptr);  // the chart's WINDOW2 is the chart's own
 
