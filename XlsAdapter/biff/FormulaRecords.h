@@ -22,9 +22,9 @@ class TShrFmlaRecord : public TBaseRecord {
   uint32_t Key = 0;
 };
 
-// The SHRFMLA records of one sheet, searched by Key through an order that
-// is built on the first search after an Add (stable: of two records with one
-// key the first one read is found).
+// The SHRFMLA records of one sheet, sorted by Key on the first search after
+// an Add (a stable sort: of two records with one key the first one read is
+// found).
 class TShrFmlaRecordList {
  public:
   void Add(std::unique_ptr<TShrFmlaRecord> aRecord);
