@@ -3,7 +3,8 @@
 namespace tabulon::cli {
 
 void AddCommands(CLI::App& app) {
-  (void)app;
+  AddReadCommand(app);
+  AddWriteCommand(app);
 }
 
 }  // namespace tabulon::cli

@@ -10,4 +10,9 @@ namespace tabulon::cli {
 // Adds every subcommand to `app`.
 void AddCommands(CLI::App& app);
 
+// xls2vcf read CARD.vcf: the card as JSON on stdout.
+void AddReadCommand(CLI::App& app);
+// xls2vcf write CARD.json [-o OUT.vcf]: vCard text from that JSON.
+void AddWriteCommand(CLI::App& app);
+
 }  // namespace tabulon::cli
