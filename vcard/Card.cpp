@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -18,7 +19,12 @@ namespace tabulon {
 namespace {
 
 std::string ReadAll(std::istream& stream) {
-  std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    stream.setstate(std::ios::badbit);
+  }
   if (stream.bad()) throw EvFileError("Stream read error");
   return bytes;
 }
@@ -44,8 +50,10 @@ void TvCard::LoadFromStream(std::istream& stream) {
 
 void TvCard::InsertFromFile(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
-  if (!file)
-    throw EvFileError(Printf("Cannot open file \"%s\". %s", fileName.c_str(), std::strerror(errno)));
+  std::error_code ignored;
+  const int error = !file ? errno : std::filesystem::is_directory(fileName, ignored) ? EISDIR : 0;
+  if (error != 0)
+    throw EvFileError(Printf("Cannot open file \"%s\". %s", fileName.c_str(), std::strerror(error)));
   InsertFromStream(file);
 }
 

@@ -25,6 +25,8 @@ struct QPEncodeCase {
   std::u16string encoded;
 };
 
+void PrintTo(const QPEncodeCase& c, std::ostream* os) { *os << c.name; }
+
 class QPEncodeTest : public testing::TestWithParam<QPEncodeCase> {};
 
 TEST_P(QPEncodeTest, Encodes) {
@@ -70,6 +72,8 @@ struct QPDecodeCase {
   TQPCharset charset;
   std::u16string decoded;
 };
+
+void PrintTo(const QPDecodeCase& c, std::ostream* os) { *os << c.name; }
 
 class QPDecodeTest : public testing::TestWithParam<QPDecodeCase> {};
 

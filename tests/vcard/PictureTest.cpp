@@ -16,6 +16,8 @@ struct KindCase {
   TImageKind kind;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
 class DetectKind : public testing::TestWithParam<KindCase> {};
 
 TEST_P(DetectKind, FromTheFirstBytes) {

@@ -36,6 +36,8 @@ struct ReadCase {
   Check check;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
 class ReadLines : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadLines, InOneCard) {
@@ -318,6 +320,8 @@ struct EncodingCase {
   std::u16string fullName;
 };
 
+void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.name; }
+
 class ReadEncodings : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(ReadEncodings, DecodeTheText) {
@@ -379,6 +383,7 @@ TEST(Reader, InsertAppendsAndLoadReplaces) {
   std::filesystem::remove(path);
   EXPECT_THROW(card.LoadFromFile(path.string()), EvFileError);
   EXPECT_EQ(card.vContacts().Count(), 0);
+  EXPECT_THROW(card.LoadFromFile(testing::TempDir()), EvFileError);
 }
 
 TEST(Reader, StreamIsReadFromItsPosition) {

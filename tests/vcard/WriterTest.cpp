@@ -85,6 +85,8 @@ struct LayoutCase {
   std::u16string text;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
 class WriterLayout : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(WriterLayout, IsExact) {
@@ -217,6 +219,8 @@ struct LineCase {
   std::u16string line;   // a whole line the text must hold
   bool present = true;   // false: the text must not hold it
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 
 class WriterLines : public testing::TestWithParam<LineCase> {};
 
@@ -379,6 +383,8 @@ struct AddressCase {
   std::u16string street, city;
   std::u16string line;
 };
+
+void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
 
 class WriterAddress : public testing::TestWithParam<AddressCase> {};
 

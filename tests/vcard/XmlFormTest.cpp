@@ -114,6 +114,8 @@ struct LoadCase {
   std::function<void(const TvContact&)> check;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
 class XmlLoad : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(XmlLoad, Reads) {
