@@ -20,6 +20,15 @@ void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_v
   text = std::move(out);
 }
 
+// Each replacement in turn, each over the whole text.
+std::u16string Replaced(
+    std::u16string_view text,
+    std::initializer_list<std::pair<std::u16string_view, std::u16string_view>> replacements) {
+  std::u16string out(text);
+  for (const auto& [from, to] : replacements) ReplaceAll(out, from, to);
+  return out;
+}
+
 bool Contains(std::u16string_view text, std::u16string_view word) {
   return text.find(word) != std::u16string_view::npos;
 }
@@ -53,26 +62,14 @@ std::u16string DecodeBytes(std::string_view bytes, TQPCharset charset) {
 
 }  // namespace
 
-std::u16string EscapeCommas(std::u16string_view text) {
-  std::u16string out(text);
-  ReplaceAll(out, u",", u"\\,");
-  return out;
-}
+std::u16string EscapeCommas(std::u16string_view text) { return Replaced(text, {{u",", u"\\,"}}); }
 
 std::u16string QPEncodeBreaks(std::u16string_view text) {
-  std::u16string out(text);
-  ReplaceAll(out, u"=", u"=3D");
-  ReplaceAll(out, u"\r", u"=0D");
-  ReplaceAll(out, u"\n", u"=0A");
-  return out;
+  return Replaced(text, {{u"=", u"=3D"}, {u"\r", u"=0D"}, {u"\n", u"=0A"}});
 }
 
 std::u16string QPDecodeBreaks(std::u16string_view text) {
-  std::u16string out(text);
-  ReplaceAll(out, u"=0D", u"\r");
-  ReplaceAll(out, u"=0A", u"\n");
-  ReplaceAll(out, u"=3D", u"=");
-  return out;
+  return Replaced(text, {{u"=0D", u"\r"}, {u"=0A", u"\n"}, {u"=3D", u"="}});
 }
 
 TQPCharset ParseQPCharset(std::u16string_view params) {

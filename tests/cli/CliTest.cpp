@@ -9,6 +9,8 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "tests/support/TempFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,23 +28,10 @@ std::string Quote(const std::string& arg) {
   return quoted + "'";
 }
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+using tabulon::test::Slurp;
 
-class Xls2vcf : public testing::Test {
+class Xls2vcf : public tabulon::test::TempFolder {
  protected:
-  void SetUp() override {
-    FDir = fs::path(testing::TempDir()) /
-           ("cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(FDir);
-    fs::create_directories(FDir);
-  }
-  void TearDown() override { fs::remove_all(FDir); }
-
   ToolRun Tool(const std::vector<std::string>& args) {
     std::string command = Quote(std::string(TABULON_BIN_DIR) + "/xls2vcf");
     for (const auto& arg : args) command += " " + Quote(arg);
@@ -55,14 +44,6 @@ class Xls2vcf : public testing::Test {
     const int status = pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Slurp(err)};
   }
-
-  std::string File(const std::string& name, const std::string& content) {
-    const fs::path path = FDir / name;
-    std::ofstream(path, std::ios::binary) << content;
-    return path.string();
-  }
-
-  fs::path FDir;
 };
 
 TEST_F(Xls2vcf, HelpExitsZero) {

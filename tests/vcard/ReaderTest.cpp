@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "VCardTestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "vcard/Base64.h"
 #include "vcard/Card.h"
 #include "vcard/Errors.h"
@@ -371,19 +372,20 @@ TEST(Reader, DateThatDoesNotExistFailsAndKeepsEarlierContacts) {
   EXPECT_TRUE(card.vContacts().GetvContact(0).Photo().Empty()) << "no photo decoding after a failure";
 }
 
-TEST(Reader, InsertAppendsAndLoadReplaces) {
-  const auto path = std::filesystem::path(testing::TempDir()) / "reader-twice.vcf";
-  std::ofstream(path, std::ios::binary) << Join({"BEGIN:VCARD", "FN:a", "END:VCARD"});
+class ReaderFiles : public test::TempFolder {};
+
+TEST_F(ReaderFiles, InsertAppendsAndLoadReplaces) {
+  const std::string path = File("twice.vcf", Join({"BEGIN:VCARD", "FN:a", "END:VCARD"}));
   TvCard card;
-  card.InsertFromFile(path.string());
-  card.InsertFromFile(path.string());
+  card.InsertFromFile(path);
+  card.InsertFromFile(path);
   EXPECT_EQ(card.vContacts().Count(), 2);
-  card.LoadFromFile(path.string());
+  card.LoadFromFile(path);
   EXPECT_EQ(card.vContacts().Count(), 1);
   std::filesystem::remove(path);
-  EXPECT_THROW(card.LoadFromFile(path.string()), EvFileError);
+  EXPECT_THROW(card.LoadFromFile(path), EvFileError);
   EXPECT_EQ(card.vContacts().Count(), 0);
-  EXPECT_THROW(card.LoadFromFile(testing::TempDir()), EvFileError);
+  EXPECT_THROW(card.LoadFromFile(FDir.string()), EvFileError);
 }
 
 TEST(Reader, StreamIsReadFromItsPosition) {

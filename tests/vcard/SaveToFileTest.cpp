@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "VCardTestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "vcard/Card.h"
 #include "vcard/Errors.h"
 
@@ -16,24 +17,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+using test::Slurp;
 
-class SaveToFile : public testing::Test {
+class SaveToFile : public test::TempFolder {
  protected:
   void SetUp() override {
-    FDir = fs::path(testing::TempDir()) /
-           ("save-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(FDir);
-    fs::create_directories(FDir);
+    TempFolder::SetUp();
     FCard.vContacts().Add().SetLastName(u"Lee");
     FCard.vContacts().GetvContact(0).SetUpdated(1);
   }
-  void TearDown() override { fs::remove_all(FDir); }
 
   std::string Expected() {
     std::ostringstream out;
@@ -42,7 +34,6 @@ class SaveToFile : public testing::Test {
   }
   size_t EntriesInDir() { return static_cast<size_t>(std::distance(fs::directory_iterator(FDir), {})); }
 
-  fs::path FDir;
   TvCard FCard;
 };
 
