@@ -1,7 +1,6 @@
 #include "cli/CardJson.h"
 
 #include <array>
-#include <optional>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -251,15 +250,15 @@ class ObjectReader {
     if (!v.is_string()) Fail(path, "expected a date-time \"YYYY-MM-DDTHH:MM:SS\" or null");
     const std::string& text = v.get_ref<const std::string&>();
     const std::u16string wide = FromUtf8(text);
-    std::optional<TDateTime> value;
     try {
-      if (wide.size() == 10) value = ParseDate(wide);
-      if (wide.size() == 19 && wide[4] == u'-') value = ParseDateTime(wide);
+      if (wide.size() == 10)
+        if (const auto date = ParseDate(wide)) return *date;
+      if (wide.size() == 19 && wide[4] == u'-')
+        if (const auto time = ParseDateTime(wide)) return *time;
     } catch (const EvCardError&) {
-      value.reset();
+      // digits that form no date: reported below
     }
-    if (!value) Fail(path, "invalid date-time \"" + text + "\"");
-    return *value;
+    Fail(path, "invalid date-time \"" + text + "\"");
   }
 
  private:
