@@ -3,6 +3,8 @@
 namespace tabulon::cli {
 
 void AddCommands(CLI::App& app) {
+  AddReadCommand(app);
+  AddWriteCommand(app);
   AddFormatCommand(app);
 }
 
