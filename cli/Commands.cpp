@@ -4,6 +4,8 @@ namespace tabulon::cli {
 
 void AddCommands(CLI::App& app) {
   AddCellsCommand(app);
+  AddReadCommand(app);
+  AddWriteCommand(app);
   AddFormatCommand(app);
 }
 

@@ -10,6 +10,10 @@ namespace tabulon::cli {
 // Adds every subcommand to `app`.
 void AddCommands(CLI::App& app);
 
+// xls2vcf read CARD.vcf: the card as JSON on stdout.
+void AddReadCommand(CLI::App& app);
+// xls2vcf write CARD.json [-o OUT.vcf]: vCard text from that JSON.
+void AddWriteCommand(CLI::App& app);
 // xls2vcf format [--text|--bool] [--1904] [--json] [--] VALUE FORMAT
 // xls2vcf format --empty FORMAT
 void AddFormatCommand(CLI::App& app);
