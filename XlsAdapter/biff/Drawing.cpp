@@ -22,7 +22,8 @@ void TDrawing::LoadFromStream(TOle2File& DataStream, TRecordHeader& RecordHeader
 void TDrawing::Keep(TOle2File& DataStream, TRecordHeader& RecordHeader,
                     std::unique_ptr<TBaseRecord> aRecord, TSST& SST) {
   const auto* obj = dynamic_cast<const TObjRecord*>(aRecord.get());
-  const std::optional<uint16_t> objectType = obj != nullptr ? obj->ObjectType() : std::nullopt;
+  // -1: not an OBJ record, or one without common object data.
+  const int objectType = obj != nullptr ? obj->ObjectType().value_or(-1) : -1;
   FRecords.Add(std::move(aRecord));
   if (objectType == TObjRecord::kPictureObject && RecordHeader.Id == RecordId::ImData) {
     FRecords.Add(LoadRecord(DataStream, RecordHeader));

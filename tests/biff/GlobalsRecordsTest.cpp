@@ -16,8 +16,8 @@ namespace {
 
 using testing::Bytes;
 using testing::TByteWriter;
-using testing::TFontSpec;
-using testing::TXfSpec;
+using testing::TFontFields;
+using testing::TXfFields;
 
 TEST(GlobalsRecords, RecordsShorterThanTheirLayoutAreRefused) {
   const struct {
@@ -68,8 +68,8 @@ TFontRecordList Fonts(size_t count) {
   return fonts;
 }
 
-std::unique_ptr<TXFRecord> Xf(const TXfSpec& spec) {
-  return MakeRecord<TXFRecord>(0x00E0, testing::XfData(spec));
+std::unique_ptr<TXFRecord> Xf(const TXfFields& fields) {
+  return MakeRecord<TXFRecord>(0x00E0, testing::XfData(fields));
 }
 
 TEST(XFRecord, FontIndexSkipsTheMissingFontFour) {
@@ -96,7 +96,7 @@ TEST(XFRecord, WithoutFontsTheFontIsEmpty) {
 
 TEST(FontRecord, StylesUnderlinesAndColour) {
   const struct {
-    TFontSpec Spec;
+    TFontFields Fields;
     TZylFontStyles Style;
     TZylUnderline Underline;
   } cases[] = {
@@ -113,9 +113,9 @@ TEST(FontRecord, StylesUnderlinesAndColour) {
       {{.Underline = 0x03}, {}, fu_None},
   };
   for (const auto& c : cases) {
-    const TZylFont font = MakeRecord<TFontRecord>(0x0031, testing::FontData(c.Spec))->ZylFont();
-    EXPECT_EQ(font.Style, c.Style) << c.Spec.Weight << ' ' << c.Spec.Attributes;
-    EXPECT_EQ(font.Underline, c.Underline) << int{c.Spec.Underline};
+    const TZylFont font = MakeRecord<TFontRecord>(0x0031, testing::FontData(c.Fields))->ZylFont();
+    EXPECT_EQ(font.Style, c.Style) << c.Fields.Weight << ' ' << c.Fields.Attributes;
+    EXPECT_EQ(font.Underline, c.Underline) << int{c.Fields.Underline};
   }
   const TZylFont font = MakeRecord<TFontRecord>(
       0x0031, testing::FontData({.Height = 240, .ColorIndex = 10, .Family = 2, .CharSet = 161,

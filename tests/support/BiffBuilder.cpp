@@ -32,7 +32,10 @@ Bytes TXlString::Encode() const {
 }
 
 Bytes XlString(std::u16string_view text, int countWidth) {
-  return TXlString{.Text = std::u16string(text), .CountWidth = countWidth}.Encode();
+  TXlString string;
+  string.Text = std::u16string(text);
+  string.CountWidth = countWidth;
+  return string.Encode();
 }
 
 TBiffStream& TBiffStream::Record(uint16_t id, const Bytes& data) {
@@ -142,7 +145,8 @@ TBiffStream& TBiffStream::Sst(const std::vector<std::u16string>& strings, size_t
   head.U32(static_cast<uint32_t>(strings.size())).U32(static_cast<uint32_t>(strings.size()));
   pieces[0] = head.Take();
   for (const std::u16string& text : strings) {
-    const TXlString encoded{.Text = text};
+    TXlString encoded;
+    encoded.Text = text;
     const bool wide = encoded.IsWide();
     const size_t charSize = wide ? 2 : 1;
     // The 3-byte header and the first character stay together.

@@ -33,8 +33,8 @@ struct TXlString {
   std::u16string Text;
   int CountWidth = 2;
   bool Wide = false;
-  std::vector<std::pair<uint16_t, uint16_t>> Runs;  // first character, font
-  Bytes FarEast;
+  std::vector<std::pair<uint16_t, uint16_t>> Runs{};  // first character, font
+  Bytes FarEast{};
   bool IsWide() const;
   Bytes Encode() const;
 };
@@ -42,7 +42,7 @@ Bytes XlString(std::u16string_view text, int countWidth = 2);
 
 // FONT: height in twentieths of a point, attribute flags, colour index,
 // weight, escapement, underline, family, character set, name.
-struct TFontSpec {
+struct TFontFields {
   uint16_t Height = 200;
   uint16_t Attributes = 0;
   uint16_t ColorIndex = 0x7FFF;
@@ -53,10 +53,10 @@ struct TFontSpec {
   uint8_t CharSet = 0;
   std::u16string Name = u"Arial";
 };
-Bytes FontData(const TFontSpec& font);
+Bytes FontData(const TFontFields& font);
 
 // XF: the fields the reader decodes; the rest of the 20 bytes is zero.
-struct TXfSpec {
+struct TXfFields {
   uint16_t Font = 0;
   uint16_t Format = 0;
   uint16_t Protection = 0x0001;  // locked; parent style XF in bits 4-15
@@ -71,7 +71,7 @@ struct TXfSpec {
   uint8_t PatternFg = 64;
   uint8_t PatternBg = 65;
 };
-Bytes XfData(const TXfSpec& xf);
+Bytes XfData(const TXfFields& xf);
 
 class TBiffStream {
  public:
@@ -112,8 +112,8 @@ class TBiffStream {
   // Globals records.
   TBiffStream& Window1(uint16_t activeSheet);
   TBiffStream& DateMode(bool is1904);
-  TBiffStream& Font(const TFontSpec& font);
-  TBiffStream& Xf(const TXfSpec& xf);
+  TBiffStream& Font(const TFontFields& font);
+  TBiffStream& Xf(const TXfFields& xf);
   TBiffStream& Format(uint16_t id, std::u16string_view text);
   TBiffStream& Palette(const std::vector<uint32_t>& colors);
 

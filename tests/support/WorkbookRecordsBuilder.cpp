@@ -3,14 +3,14 @@
 
 namespace tabulon::testing {
 
-Bytes FontData(const TFontSpec& font) {
+Bytes FontData(const TFontFields& font) {
   const TXlString name{.Text = font.Name, .CountWidth = 1};
   return TByteWriter().U16(font.Height).U16(font.Attributes).U16(font.ColorIndex)
       .U16(font.Weight).U16(font.Escapement).U8(font.Underline).U8(font.Family)
       .U8(font.CharSet).U8(0).Raw(name.Encode()).Take();
 }
 
-Bytes XfData(const TXfSpec& xf) {
+Bytes XfData(const TXfFields& xf) {
   const auto& s = xf.BorderStyles;
   const auto& c = xf.BorderColors;
   const uint16_t sideColors = static_cast<uint16_t>(c[0] | (c[1] << 7) | (xf.Diagonal << 14));
@@ -31,9 +31,9 @@ TBiffStream& TBiffStream::DateMode(bool is1904) {
   return Record(0x0022, TByteWriter().U16(is1904 ? 1 : 0).Take());
 }
 
-TBiffStream& TBiffStream::Font(const TFontSpec& font) { return Record(0x0031, FontData(font)); }
+TBiffStream& TBiffStream::Font(const TFontFields& font) { return Record(0x0031, FontData(font)); }
 
-TBiffStream& TBiffStream::Xf(const TXfSpec& xf) { return Record(0x00E0, XfData(xf)); }
+TBiffStream& TBiffStream::Xf(const TXfFields& xf) { return Record(0x00E0, XfData(xf)); }
 
 TBiffStream& TBiffStream::Format(uint16_t id, std::u16string_view text) {
   return Record(0x041E, TByteWriter().U16(id).Raw(XlString(text)).Take());
